@@ -11,8 +11,8 @@ constexpr int32_t kPrinterPixelsPerInch = 300;
 TPrinter::TPrinter() { SetPage(kA4WidthAt300, kA4HeightAt300, kPrinterPixelsPerInch); }
 
 void TPrinter::SetPage(int32_t width, int32_t height, int32_t pixels_per_inch) {
-  page_.SetSize(0, 0);
   page_.SetSize(width, height);
+  page_.Fill(ColorToPixel(clWhite));
   page_.Canvas().SetPixelsPerInchY(pixels_per_inch);
   page_.Canvas().Font().SetPixelsPerInch(pixels_per_inch);
 }
